@@ -10,6 +10,39 @@ enum class MessageIcon { Information, Warning, Error, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
+// The controls of the wizard window, by identifier.
+namespace wizard {
+constexpr int kBannerImage = 15;
+constexpr int kTasksFrame = 16;
+constexpr int kStatusCaption = 17;
+constexpr int kStepLabel1 = 18;   // rows 1-3: 18, 19, 20
+constexpr int kStepStatus1 = 21;  // rows 1-3: 21, 22, 23
+constexpr int kProgressBar = 24;
+constexpr int kNextButton = 25;
+constexpr int kConfigButton = 26;
+constexpr int kStepIcon1 = 27;  // rows 1-3: 27, 28, 29
+constexpr int kCancelButton = 30;
+
+// Action numbers the window's shortcuts raise.
+constexpr int kActionLeave = 0;
+constexpr int kActionConfigure = 1;
+constexpr int kActionNext = 2;
+constexpr int kActionAbout = 6;
+constexpr int kActionSystemInfo = 7;
+}  // namespace wizard
+
+enum class StepPicture { Pending, Working, Done, Failed };
+
+// Which window an event came from.
+enum class UiWindow { Wizard, ConfigDialog, ChangeLog, Other };
+
+struct UiEvent {
+  enum class Kind { CloseBox, Action, Click, Other };
+  Kind kind = Kind::Other;
+  UiWindow window = UiWindow::Other;
+  int id = 0;  // the action number or the control identifier
+};
+
 class Ui {
  public:
   virtual ~Ui() = default;
@@ -18,6 +51,29 @@ class Ui {
   // Windows-1252; line breaks in the text are CR LF.
   virtual MessageAnswer messageBox(const std::string& title, const std::string& text, MessageIcon icon,
                                    MessageButtons buttons) = 0;
+
+  // The wizard window. Writers may be called from the phase-1 worker thread.
+  // False when the window could not be created.
+  virtual bool openMainWindow(const std::string& title) = 0;
+  virtual void closeMainWindow() = 0;
+  // The text of a step status row or a button.
+  virtual void setControlText(int id, const std::string& text) = 0;
+  virtual void setControlEnabled(int id, bool enabled) = 0;
+  virtual void setWizardEnabled(bool enabled) = 0;
+  // Chooses the picture of step row 1-3; it shows after refreshStepIcons.
+  virtual void chooseStepPicture(int row, StepPicture picture) = 0;
+  virtual void refreshStepIcons() = 0;
+  virtual void setProgress(int value) = 0;
+  virtual int progress() = 0;
+  // Swaps the shortcut table for the final state: Alt+W and Escape as
+  // "leave" go; Alt+E and Escape raise "next".
+  virtual void useFinishShortcuts() = 0;
+
+  // The next event of the program's windows; waits for it.
+  virtual UiEvent waitForEvent() = 0;
+  // Reads and drops the events that are pending for the calling thread, so
+  // the window stays painted during long work.
+  virtual void dropPendingEvents() = 0;
 };
 
 }  // namespace vantrel

@@ -1,7 +1,10 @@
-// A Ui that records every box and answers questions from a script.
+// A Ui that records every box and wizard write and answers from a script.
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -19,10 +22,17 @@ struct ShownBox {
 class ScriptedUi : public Ui {
  public:
   std::deque<MessageAnswer> answers;  // for Yes/No boxes; No when empty
+  std::deque<UiEvent> events;         // the close box once they are used up
   std::vector<ShownBox> boxes;
+  // Wizard writes in order, e.g. "open Updateprogramm", "text 21 ...", "picture 1 done",
+  // "refresh", "progress 25", "enable 25 0", "window 0", "finish", "close".
+  std::vector<std::string> writes;
+  int progressValue = 0;
+  bool windowOpens = true;
 
   MessageAnswer messageBox(const std::string& title, const std::string& text, MessageIcon icon,
                            MessageButtons buttons) override {
+    std::lock_guard<std::mutex> lock(mutex_);
     boxes.push_back({title, text, icon, buttons});
     if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
     if (answers.empty()) return MessageAnswer::No;
@@ -30,6 +40,55 @@ class ScriptedUi : public Ui {
     answers.pop_front();
     return a;
   }
+
+  bool openMainWindow(const std::string& title) override { return record("open " + title), windowOpens; }
+  void closeMainWindow() override { record("close"); }
+  void setControlText(int id, const std::string& text) override { record("text " + std::to_string(id) + " " + text); }
+  void setControlEnabled(int id, bool on) override { record("enable " + std::to_string(id) + (on ? " 1" : " 0")); }
+  void setWizardEnabled(bool on) override { record(on ? "window 1" : "window 0"); }
+  void chooseStepPicture(int row, StepPicture p) override {
+    static const char* names[] = {"pending", "working", "done", "failed"};
+    record("picture " + std::to_string(row) + " " + names[static_cast<int>(p)]);
+  }
+  void refreshStepIcons() override { record("refresh"); }
+  void setProgress(int value) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    progressValue = value;
+    writes.push_back("progress " + std::to_string(value));
+  }
+  int progress() override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return progressValue;
+  }
+  void useFinishShortcuts() override { record("finish"); }
+  UiEvent waitForEvent() override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (events.empty()) {
+      // A loop that keeps asking after its script ran out would never end.
+      if (++extraEvents_ > 10000) {
+        std::fprintf(stderr, "ScriptedUi: the event script ran out\n");
+        std::abort();
+      }
+      return UiEvent{UiEvent::Kind::CloseBox, UiWindow::Wizard, 0};
+    }
+    UiEvent e = events.front();
+    events.pop_front();
+    return e;
+  }
+  void dropPendingEvents() override {}
+
+  // Script helpers.
+  void click(int id) { events.push_back({UiEvent::Kind::Click, UiWindow::Wizard, id}); }
+  void action(int id) { events.push_back({UiEvent::Kind::Action, UiWindow::Wizard, id}); }
+  void closeBox() { events.push_back({UiEvent::Kind::CloseBox, UiWindow::Wizard, 0}); }
+
+ private:
+  void record(const std::string& line) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    writes.push_back(line);
+  }
+  std::mutex mutex_;
+  int extraEvents_ = 0;
 };
 
 }  // namespace vantrel::test

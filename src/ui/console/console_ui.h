@@ -1,6 +1,10 @@
 // The console front end: boxes and windows as text, answers from stdin.
 #pragma once
 
+#include <array>
+#include <mutex>
+#include <string>
+
 #include "ui/console/console_io.h"
 #include "ui/ui.h"
 
@@ -8,16 +12,52 @@ namespace vantrel {
 
 class ConsoleUi : public Ui {
  public:
-  explicit ConsoleUi(ConsoleIo& io = ConsoleIo::instance()) : io_(io) {}
+  explicit ConsoleUi(ConsoleIo& io = ConsoleIo::instance());
 
   MessageAnswer messageBox(const std::string& title, const std::string& text, MessageIcon icon,
                            MessageButtons buttons) override;
 
+  bool openMainWindow(const std::string& title) override;
+  void closeMainWindow() override;
+  void setControlText(int id, const std::string& text) override;
+  void setControlEnabled(int id, bool enabled) override;
+  void setWizardEnabled(bool enabled) override;
+  void chooseStepPicture(int row, StepPicture picture) override;
+  void refreshStepIcons() override;
+  void setProgress(int value) override;
+  int progress() override;
+  void useFinishShortcuts() override;
+  UiEvent waitForEvent() override;
+  void dropPendingEvents() override {}
+
   // Every line break (CR LF, LF CR, lone LF or CR) as one newline.
   static std::string normaliseLineBreaks(const std::string& text);
+  // The wizard's event for a command line; Other when the window ignores it.
+  UiEvent eventForCommand(const std::string& command);
 
  private:
+  struct Button {
+    int id;
+    std::string text;
+    bool enabled = true;
+  };
+  Button* button(int id);
+  void printRow(int row);
+  void printButton(const Button& b);
+
   ConsoleIo& io_;
+  std::mutex mutex_;
+  bool open_ = false;
+  bool finishShortcuts_ = false;
+  bool windowEnabled_ = true;
+  bool endOfInputSeen_ = false;
+  int progress_ = 0;
+  int printedProgress_ = -1;
+  std::array<std::string, 3> labels_;
+  std::array<std::string, 3> statuses_;
+  std::array<StepPicture, 3> chosen_{};
+  std::array<StepPicture, 3> shown_{};
+  std::array<Button, 3> buttons_;
 };
 
 }  // namespace vantrel

@@ -1,20 +1,53 @@
 // The Windows front end: real message boxes and windows.
 #pragma once
 
+#include <windows.h>
+
+#include <array>
+#include <atomic>
+#include <deque>
+#include <mutex>
+
 #include "ui/ui.h"
 
 namespace vantrel {
 
 class Win32Ui : public Ui {
  public:
+  // Loads the wizard's pictures from the executable.
+  Win32Ui();
+
   MessageAnswer messageBox(const std::string& title, const std::string& text, MessageIcon icon,
                            MessageButtons buttons) override;
 
-  // The window that boxes are modal over (none before the wizard opens).
-  void setOwner(void* window) { owner_ = window; }
+  bool openMainWindow(const std::string& title) override;
+  void closeMainWindow() override;
+  void setControlText(int id, const std::string& text) override;
+  void setControlEnabled(int id, bool enabled) override;
+  void setWizardEnabled(bool enabled) override;
+  void chooseStepPicture(int row, StepPicture picture) override;
+  void refreshStepIcons() override;
+  void setProgress(int value) override;
+  int progress() override;
+  void useFinishShortcuts() override;
+  UiEvent waitForEvent() override;
+  void dropPendingEvents() override;
 
  private:
-  void* owner_ = nullptr;
+  static LRESULT CALLBACK wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void push(const UiEvent& event);
+  HWND control(int id) const;
+
+  HWND wizard_ = nullptr;
+  HWND tooltip_ = nullptr;
+  HACCEL normalShortcuts_ = nullptr;
+  HACCEL finishShortcuts_ = nullptr;
+  std::atomic<HACCEL> shortcuts_{nullptr};
+  HBITMAP banner_ = nullptr;
+  std::array<HICON, 4> stepIcons_{};
+  std::array<std::atomic<int>, 3> chosen_{};
+  std::mutex eventsMutex_;
+  std::deque<UiEvent> events_;
 };
 
 }  // namespace vantrel
