@@ -6,7 +6,7 @@
 
 namespace vantrel {
 
-enum class MessageIcon { Information, Warning, Error, Question };
+enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 

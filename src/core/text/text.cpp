@@ -1,7 +1,8 @@
 #include "core/text/text.h"
 
-#include <array>
 #include <cstdint>
+
+#include "os/windows_1252.h"
 
 namespace vantrel {
 
@@ -19,13 +20,6 @@ unsigned char upperByte(unsigned char c) {
   return c;
 }
 
-// Code points of Windows-1252 0x80-0x9F; 0 where the code page has no character.
-constexpr std::array<std::uint16_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 void appendUtf8(std::string& out, std::uint32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -37,14 +31,6 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
-}
-
-char codePointToAnsi(std::uint32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] != 0 && kHighControls[i] == cp) return static_cast<char>(0x80 + i);
-  }
-  return '?';
 }
 
 }  // namespace
@@ -81,10 +67,7 @@ std::string ansiToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
   for (char ch : text) {
-    auto c = static_cast<unsigned char>(ch);
-    std::uint32_t cp = c;
-    if (c >= 0x80 && c < 0xA0) cp = kHighControls[c - 0x80] != 0 ? kHighControls[c - 0x80] : c;
-    appendUtf8(out, cp);
+    appendUtf8(out, os::windows1252ToCodePoint(static_cast<unsigned char>(ch)));
   }
   return out;
 }
@@ -113,7 +96,7 @@ std::string utf8ToAnsi(std::string_view text) {
       ++i;
       continue;
     }
-    out += codePointToAnsi(cp);
+    out += os::codePointToWindows1252(cp);
     i += len;
   }
   return out;

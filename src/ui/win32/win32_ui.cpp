@@ -80,6 +80,7 @@ MessageAnswer Win32Ui::messageBox(const std::string& title, const std::string& t
                                   MessageButtons buttons) {
   UINT style = buttons == MessageButtons::YesNo ? MB_YESNO : MB_OK;
   switch (icon) {
+    case MessageIcon::None: break;
     case MessageIcon::Information: style |= MB_ICONINFORMATION; break;
     case MessageIcon::Warning: style |= MB_ICONWARNING; break;
     case MessageIcon::Error: style |= MB_ICONERROR; break;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "core/support/version_info.h"
 #include "os/paths.h"
 
 namespace vantrel {
@@ -22,6 +23,11 @@ TEST(VantrelResources, IconGroupsOneAnd9000To9022) {
     if (icon != nullptr) DestroyIcon(icon);
     FreeLibrary(module);
   }
+}
+
+TEST(VantrelResources, CarriesItsVersion) {
+  EXPECT_EQ(readFileVersionInfo(os::getProgramPath() + "Vantrel.exe", kFieldFileVersion | kFieldProductName, true),
+            "FileVersion:\t1.0.0\nProductName:\tVantrel");
 }
 
 }  // namespace
