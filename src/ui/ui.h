@@ -31,6 +31,13 @@ constexpr int kActionAbout = 6;
 constexpr int kActionSystemInfo = 7;
 }  // namespace wizard
 
+// The controls and the close command of the change-log window.
+namespace changelog {
+constexpr int kBrowser = 31;
+constexpr int kOkButton = 32;
+constexpr int kActionClose = 5;  // Alt+O and Escape
+}  // namespace changelog
+
 enum class StepPicture { Pending, Working, Done, Failed };
 
 // Which window an event came from.
@@ -69,7 +76,16 @@ class Ui {
   // "leave" go; Alt+E and Escape raise "next".
   virtual void useFinishShortcuts() = 0;
 
-  // The next event of the program's windows; waits for it.
+  // The change-log window: a resizable window showing the page at `url`
+  // ("file:\\" and a local path) with an OK button, over the wizard. Its
+  // events reach the thread that opened it. False when it could not be opened.
+  virtual bool openChangeLogWindow(const std::string& title, const std::string& url, int width, int height) = 0;
+  virtual void closeChangeLogWindow() = 0;
+  // The pixel size of the primary display's current mode; false when the
+  // displays cannot be enumerated.
+  virtual bool primaryDisplaySize(int& width, int& height) = 0;
+
+  // The next event of the calling thread's windows; waits for it.
   virtual UiEvent waitForEvent() = 0;
   // Reads and drops the events that are pending for the calling thread, so
   // the window stays painted during long work.

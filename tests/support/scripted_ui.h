@@ -29,6 +29,9 @@ class ScriptedUi : public Ui {
   std::vector<std::string> writes;
   int progressValue = 0;
   bool windowOpens = true;
+  bool changeLogOpens = true;
+  int displayWidth = -1;  // no display information
+  int displayHeight = -1;
 
   MessageAnswer messageBox(const std::string& title, const std::string& text, MessageIcon icon,
                            MessageButtons buttons) override {
@@ -76,6 +79,17 @@ class ScriptedUi : public Ui {
     return e;
   }
   void dropPendingEvents() override {}
+  bool openChangeLogWindow(const std::string& title, const std::string& url, int width, int height) override {
+    record("changelog " + title + " " + url + " " + std::to_string(width) + "x" + std::to_string(height));
+    return changeLogOpens;
+  }
+  void closeChangeLogWindow() override { record("changelog closed"); }
+  bool primaryDisplaySize(int& width, int& height) override {
+    if (displayWidth < 0) return false;
+    width = displayWidth;
+    height = displayHeight;
+    return true;
+  }
 
   // Script helpers.
   void click(int id) { events.push_back({UiEvent::Kind::Click, UiWindow::Wizard, id}); }

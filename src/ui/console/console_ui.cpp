@@ -5,6 +5,8 @@
 
 #include "core/text/text.h"
 #include "os/console.h"
+#include "os/files.h"
+#include "ui/page_text.h"
 
 namespace vantrel {
 
@@ -201,7 +203,52 @@ UiEvent ConsoleUi::eventForCommand(const std::string& line) {
   return event;
 }
 
+bool ConsoleUi::openChangeLogWindow(const std::string& title, const std::string& url, int /*width*/,
+                                    int /*height*/) {
+  std::string page;
+  std::string path = localPathOfUrl(url);
+  if (!path.empty()) os::readWholeFile(path, page);
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    changeLogOpen_ = true;
+    changeLogThread_ = std::this_thread::get_id();
+  }
+  io_.printLine("+++ " + title + " +++\n" + pageText(page));
+  return true;
+}
+
+void ConsoleUi::closeChangeLogWindow() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  changeLogOpen_ = false;
+}
+
+bool ConsoleUi::primaryDisplaySize(int& /*width*/, int& /*height*/) { return false; }
+
 UiEvent ConsoleUi::waitForEvent() {
+  bool forChangeLog;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    forChangeLog = changeLogOpen_ && changeLogThread_ == std::this_thread::get_id();
+  }
+  while (forChangeLog) {
+    // The change-log window's events go to the thread that opened it.
+    std::optional<std::string> line = io_.readLine("changelog> ", InputWaiter::Dialog);
+    UiEvent event;
+    event.window = UiWindow::ChangeLog;
+    std::string command = line ? toLowerAnsi(trimBlanks(*line)) : "x";
+    if (command == "ok") {
+      event.kind = UiEvent::Kind::Click;
+      event.id = changelog::kOkButton;
+    } else if (command == "esc") {
+      event.kind = UiEvent::Kind::Action;
+      event.id = changelog::kActionClose;
+    } else if (command == "x") {
+      event.kind = UiEvent::Kind::CloseBox;
+    } else {
+      continue;
+    }
+    return event;
+  }
   while (true) {
     std::optional<std::string> line = io_.readLine("wizard> ", InputWaiter::Wizard);
     if (!line) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "ui/console/console_io.h"
 #include "ui/ui.h"
@@ -27,6 +28,9 @@ class ConsoleUi : public Ui {
   void setProgress(int value) override;
   int progress() override;
   void useFinishShortcuts() override;
+  bool openChangeLogWindow(const std::string& title, const std::string& url, int width, int height) override;
+  void closeChangeLogWindow() override;
+  bool primaryDisplaySize(int& width, int& height) override;
   UiEvent waitForEvent() override;
   void dropPendingEvents() override {}
 
@@ -51,6 +55,8 @@ class ConsoleUi : public Ui {
   bool finishShortcuts_ = false;
   bool windowEnabled_ = true;
   bool endOfInputSeen_ = false;
+  bool changeLogOpen_ = false;
+  std::thread::id changeLogThread_;
   int progress_ = 0;
   int printedProgress_ = -1;
   std::array<std::string, 3> labels_;

@@ -1,7 +1,10 @@
 #include "ui/win32/win32_ui.h"
 
 #include <commctrl.h>
+#include <ole2.h>
 
+#include "os/files.h"
+#include "ui/page_text.h"
 #include "ui/win32/resource_ids.h"
 
 namespace vantrel {
@@ -12,6 +15,7 @@ namespace {
 // accelerator in a window with a system menu, so they carry this id instead.
 constexpr WORD kLeaveCommand = 100;
 const char* const kWizardClass = "VantrelWizard";
+const char* const kChangeLogClass = "VantrelChangeLog";
 
 struct ControlSpec {
   int id;
@@ -191,7 +195,7 @@ void Win32Ui::useFinishShortcuts() { shortcuts_ = finishShortcuts_; }
 
 void Win32Ui::push(const UiEvent& event) {
   std::lock_guard<std::mutex> lock(eventsMutex_);
-  events_.push_back(event);
+  events_[GetCurrentThreadId()].push_back(event);
 }
 
 LRESULT CALLBACK Win32Ui::wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -223,16 +227,20 @@ UiEvent Win32Ui::waitForEvent() {
   while (true) {
     {
       std::lock_guard<std::mutex> lock(eventsMutex_);
-      if (!events_.empty()) {
-        UiEvent event = events_.front();
-        events_.pop_front();
+      std::deque<UiEvent>& mine = events_[GetCurrentThreadId()];
+      if (!mine.empty()) {
+        UiEvent event = mine.front();
+        mine.pop_front();
         return event;
       }
     }
     MSG msg;
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) return {UiEvent::Kind::CloseBox, UiWindow::Wizard, 0};
-    if (wizard_ != nullptr && (msg.hwnd == wizard_ || IsChild(wizard_, msg.hwnd))) {
+    if (changeLog_ != nullptr && (msg.hwnd == changeLog_ || IsChild(changeLog_, msg.hwnd))) {
+      if (TranslateAcceleratorA(changeLog_, changeLogShortcuts_, &msg)) continue;
+      if (IsDialogMessageA(changeLog_, &msg)) continue;
+    } else if (wizard_ != nullptr && (msg.hwnd == wizard_ || IsChild(wizard_, msg.hwnd))) {
       if (TranslateAcceleratorA(wizard_, shortcuts_.load(), &msg)) continue;
       if (IsDialogMessageA(wizard_, &msg)) continue;
     }
@@ -249,6 +257,154 @@ void Win32Ui::dropPendingEvents() {
                  (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST);
     if (!input) DispatchMessageA(&msg);
   }
+}
+
+}  // namespace vantrel
+
+namespace vantrel {
+
+namespace {
+
+void placeChangeLogControls(HWND window, int width, int height) {
+  MoveWindow(GetDlgItem(window, changelog::kBrowser), 10, 10, width - 17, height - 49, TRUE);
+  MoveWindow(GetDlgItem(window, changelog::kOkButton), width - 105, height - 31, 90, 25, TRUE);
+}
+
+}  // namespace
+
+LRESULT CALLBACK Win32Ui::changeLogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* self = reinterpret_cast<Win32Ui*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  switch (message) {
+    case WM_SIZE:
+      placeChangeLogControls(window, LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_CLOSE:
+      if (self != nullptr) self->push({UiEvent::Kind::CloseBox, UiWindow::ChangeLog, 0});
+      return 0;
+    case WM_COMMAND: {
+      if (self == nullptr) break;
+      WORD id = LOWORD(wParam);
+      if (HIWORD(wParam) == 1 && lParam == 0) {
+        self->push({UiEvent::Kind::Action, UiWindow::ChangeLog, id});
+      } else if (HIWORD(wParam) == BN_CLICKED && (id == changelog::kOkButton || id == IDOK)) {
+        self->push({UiEvent::Kind::Click, UiWindow::ChangeLog, changelog::kOkButton});
+      }
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool Win32Ui::createBrowser(const std::string& url, int width, int height) {
+  // The system's web browser control needs the HTML engine; without it (Wine
+  // here ships none) the page is shown as text instead.
+  HMODULE engine = LoadLibraryA("mshtml.dll");
+  if (engine == nullptr) return false;
+  FreeLibrary(engine);
+  HMODULE atl = LoadLibraryA("atl.dll");
+  if (atl == nullptr) return false;
+  using InitFn = BOOL(WINAPI*)();
+  using GetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+  auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
+  auto getControl = reinterpret_cast<GetControlFn>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxGetControl")));
+  if (init == nullptr || getControl == nullptr || !init()) return false;
+  OleInitialize(nullptr);
+  HWND browser = CreateWindowExA(0, "AtlAxWin", url.empty() ? "about:blank" : url.c_str(), WS_CHILD | WS_VISIBLE,
+                                 10, 10, width - 17, height - 49, changeLog_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(changelog::kBrowser)),
+                                 GetModuleHandleA(nullptr), nullptr);
+  if (browser == nullptr) return false;
+  IUnknown* control = nullptr;
+  if (FAILED(getControl(browser, &control)) || control == nullptr) {
+    DestroyWindow(browser);
+    return false;
+  }
+  control->Release();
+  return true;
+}
+
+bool Win32Ui::openChangeLogWindow(const std::string& title, const std::string& url, int width, int height) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = changeLogProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+  wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kChangeLogClass;
+  RegisterClassExA(&wc);
+
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_CONTROLPARENT);
+  int outerWidth = frame.right - frame.left;
+  int outerHeight = frame.bottom - frame.top;
+  RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (wizard_ != nullptr) GetWindowRect(wizard_, &over);
+  int x = over.left + ((over.right - over.left) - outerWidth) / 2;
+  int y = over.top + ((over.bottom - over.top) - outerHeight) / 2;
+  changeLog_ = CreateWindowExA(WS_EX_CONTROLPARENT, kChangeLogClass, title.c_str(), style, x < 0 ? 0 : x,
+                               y < 0 ? 0 : y, outerWidth, outerHeight, wizard_, nullptr, instance, nullptr);
+  if (changeLog_ == nullptr) return false;
+  SetWindowLongPtrA(changeLog_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+
+  if (!createBrowser(url, width, height)) {
+    std::string page;
+    std::string path = localPathOfUrl(url);
+    if (!path.empty()) os::readWholeFile(path, page);
+    std::string text;
+    for (char c : pageText(page)) {
+      if (c == '\n') text += '\r';
+      text += c;
+    }
+    HWND view = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", text.c_str(),
+                                WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 10,
+                                10, width - 17, height - 49, changeLog_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(changelog::kBrowser)), instance, nullptr);
+    SendMessageA(view, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
+  HWND ok = CreateWindowExA(0, "BUTTON", "&OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, width - 105,
+                            height - 31, 90, 25, changeLog_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(changelog::kOkButton)), instance, nullptr);
+  SendMessageA(ok, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, changeLog_, nullptr, instance, nullptr);
+  if (tips != nullptr) {
+    TOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = changeLog_;
+    tool.uId = reinterpret_cast<UINT_PTR>(ok);
+    tool.lpszText = const_cast<char*>("Fenster Schliessen");
+    SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  ACCEL keys[] = {{FVIRTKEY | FALT, 'O', changelog::kActionClose}, {FVIRTKEY, VK_ESCAPE, changelog::kActionClose}};
+  changeLogShortcuts_ = CreateAcceleratorTableA(keys, 2);
+  ShowWindow(changeLog_, SW_SHOWNORMAL);
+  UpdateWindow(changeLog_);
+  SetForegroundWindow(changeLog_);
+  SetFocus(ok);
+  return true;
+}
+
+void Win32Ui::closeChangeLogWindow() {
+  if (changeLog_ != nullptr) DestroyWindow(changeLog_);
+  changeLog_ = nullptr;
+  if (changeLogShortcuts_ != nullptr) DestroyAcceleratorTable(changeLogShortcuts_);
+  changeLogShortcuts_ = nullptr;
+}
+
+bool Win32Ui::primaryDisplaySize(int& width, int& height) {
+  DEVMODEA mode{};
+  mode.dmSize = sizeof mode;
+  if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &mode)) return false;
+  width = static_cast<int>(mode.dmPelsWidth);
+  height = static_cast<int>(mode.dmPelsHeight);
+  return true;
 }
 
 }  // namespace vantrel

@@ -6,6 +6,7 @@
 #include <array>
 #include <atomic>
 #include <deque>
+#include <map>
 #include <mutex>
 
 #include "ui/ui.h"
@@ -30,12 +31,18 @@ class Win32Ui : public Ui {
   void setProgress(int value) override;
   int progress() override;
   void useFinishShortcuts() override;
+  bool openChangeLogWindow(const std::string& title, const std::string& url, int width, int height) override;
+  void closeChangeLogWindow() override;
+  bool primaryDisplaySize(int& width, int& height) override;
   UiEvent waitForEvent() override;
   void dropPendingEvents() override;
 
  private:
   static LRESULT CALLBACK wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK changeLogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // Events are queued for the thread whose window raised them.
   void push(const UiEvent& event);
+  bool createBrowser(const std::string& url, int width, int height);
   HWND control(int id) const;
 
   HWND wizard_ = nullptr;
@@ -46,8 +53,10 @@ class Win32Ui : public Ui {
   HBITMAP banner_ = nullptr;
   std::array<HICON, 4> stepIcons_{};
   std::array<std::atomic<int>, 3> chosen_{};
+  HWND changeLog_ = nullptr;
+  HACCEL changeLogShortcuts_ = nullptr;
   std::mutex eventsMutex_;
-  std::deque<UiEvent> events_;
+  std::map<DWORD, std::deque<UiEvent>> events_;
 };
 
 }  // namespace vantrel
