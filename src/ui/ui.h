@@ -55,7 +55,8 @@ class Ui {
   virtual ~Ui() = default;
 
   // A modal message box; returns when the user closed it. Title and text are
-  // Windows-1252; line breaks in the text are CR LF.
+  // Windows-1252; line breaks in the text are CR LF (bare LF in the few
+  // texts documented so).
   virtual MessageAnswer messageBox(const std::string& title, const std::string& text, MessageIcon icon,
                                    MessageButtons buttons) = 0;
 
@@ -90,6 +91,14 @@ class Ui {
   // Reads and drops the events that are pending for the calling thread, so
   // the window stays painted during long work.
   virtual void dropPendingEvents() = 0;
+
+  // The open-file dialog for one existing or new file name: the chosen path,
+  // or "" when the user cancelled.
+  virtual std::string askOpenFileName(const std::string& title) = 0;
+
+  // Replaces the clipboard's content with the Windows-1252 text; false when
+  // the clipboard could not be had (the old content then stays).
+  virtual bool setClipboardText(const std::string& text) = 0;
 };
 
 }  // namespace vantrel

@@ -32,6 +32,9 @@ class ScriptedUi : public Ui {
   bool changeLogOpens = true;
   int displayWidth = -1;  // no display information
   int displayHeight = -1;
+  std::deque<std::string> fileNames;      // answers of the open-file dialog; cancel when empty
+  std::vector<std::string> fileDialogs;   // the titles of the dialogs shown
+  std::vector<std::string> clipboard;     // every text put on the clipboard
 
   MessageAnswer messageBox(const std::string& title, const std::string& text, MessageIcon icon,
                            MessageButtons buttons) override {
@@ -103,6 +106,18 @@ class ScriptedUi : public Ui {
   }
   std::mutex mutex_;
   int extraEvents_ = 0;
+  std::string askOpenFileName(const std::string& title) override {
+    fileDialogs.push_back(title);
+    if (fileNames.empty()) return {};
+    std::string name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+  }
+
+  bool setClipboardText(const std::string& text) override {
+    clipboard.push_back(text);
+    return true;
+  }
 };
 
 }  // namespace vantrel::test

@@ -7,6 +7,7 @@
 #include "os/console.h"
 #include "os/files.h"
 #include "ui/page_text.h"
+#include "ui/console/console_clipboard.h"
 
 namespace vantrel {
 
@@ -265,5 +266,19 @@ UiEvent ConsoleUi::waitForEvent() {
     if (event.kind != UiEvent::Kind::Other) return event;
   }
 }
+
+std::string ConsoleUi::askOpenFileName(const std::string& title) {
+  io_.print("*** " + title + " ***\n");
+  while (true) {
+    std::optional<std::string> line = io_.readLine("datei> ");
+    if (!line) {
+      io_.print("\n");  // end the prompt's line, as a typed line would
+      return {};
+    }
+    if (!line->empty()) return *line;
+  }
+}
+
+bool ConsoleUi::setClipboardText(const std::string& text) { return copyToClipboard(ansiToUtf8(text)); }
 
 }  // namespace vantrel

@@ -17,6 +17,12 @@ class ConsoleUi : public Ui {
 
   MessageAnswer messageBox(const std::string& title, const std::string& text, MessageIcon icon,
                            MessageButtons buttons) override;
+  // Prints the dialog's title as "*** <title> ***" and reads the path after
+  // the prompt "datei> "; an empty line asks again, the end of input cancels.
+  std::string askOpenFileName(const std::string& title) override;
+  // The desktop's clipboard tool when one is installed, else the terminal's
+  // clipboard escape.
+  bool setClipboardText(const std::string& text) override;
 
   bool openMainWindow(const std::string& title) override;
   void closeMainWindow() override;

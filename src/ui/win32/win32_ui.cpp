@@ -1,7 +1,11 @@
 #include "ui/win32/win32_ui.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 #include <ole2.h>
+
+#include <cstring>
+#include <vector>
 
 #include "os/files.h"
 #include "ui/page_text.h"
@@ -405,6 +409,41 @@ bool Win32Ui::primaryDisplaySize(int& width, int& height) {
   width = static_cast<int>(mode.dmPelsWidth);
   height = static_cast<int>(mode.dmPelsHeight);
   return true;
+}
+
+// No preset name, no filter, one file; the folder must exist, the file need
+// not; no read-only check box; the current directory stays as it was.
+std::string Win32Ui::askOpenFileName(const std::string& title) {
+  std::vector<char> name(4096, '\0');
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = wizard_;
+  dialog.lpstrFile = name.data();
+  dialog.nMaxFile = static_cast<DWORD>(name.size());
+  dialog.lpstrTitle = title.c_str();
+  dialog.Flags = OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameA(&dialog)) return {};
+  return name.data();
+}
+
+// CF_TEXT in a movable block, the clipboard opened without an owner window.
+bool Win32Ui::setClipboardText(const std::string& text) {
+  if (!OpenClipboard(nullptr)) return false;
+  bool placed = false;
+  if (EmptyClipboard()) {
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (block != nullptr) {
+      if (void* target = GlobalLock(block)) {
+        std::memcpy(target, text.c_str(), text.size() + 1);
+        GlobalUnlock(block);
+        placed = SetClipboardData(CF_TEXT, block) != nullptr;
+      }
+      // The clipboard owns the block once it took it.
+      if (!placed) GlobalFree(block);
+    }
+  }
+  CloseClipboard();
+  return placed;
 }
 
 }  // namespace vantrel

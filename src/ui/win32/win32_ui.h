@@ -20,6 +20,8 @@ class Win32Ui : public Ui {
 
   MessageAnswer messageBox(const std::string& title, const std::string& text, MessageIcon icon,
                            MessageButtons buttons) override;
+  std::string askOpenFileName(const std::string& title) override;
+  bool setClipboardText(const std::string& text) override;
 
   bool openMainWindow(const std::string& title) override;
   void closeMainWindow() override;
