@@ -8,6 +8,9 @@
 //   windriver [-t MS] controls TITLE    list the child controls: id, class, text, state
 //   windriver [-t MS] click TITLE ID    press the button ID (as a click does)
 //   windriver [-t MS] key TITLE VK [alt]  send a key (virtual-key code, decimal)
+//   windriver [-t MS] settext TITLE ID TEXT  set the text of control ID (as typing does)
+//   windriver clipboard                 print the clipboard's text (CF_TEXT, in the
+//                                       ANSI code page); exit code 1 when it holds none
 //
 // Every command first waits for its window, at most MS milliseconds (10000
 // when not given). Output is UTF-8, line breaks as they stand in the texts.
@@ -95,6 +98,24 @@ std::wstring className(HWND window) {
   return std::wstring(name, static_cast<std::size_t>(n > 0 ? n : 0));
 }
 
+int printClipboard() {
+  if (!OpenClipboard(nullptr)) return 1;
+  int result = 1;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* text = static_cast<const char*>(GlobalLock(data))) {
+      int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+      std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
+      MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), n);
+      wide.resize(wcslen(wide.c_str()));
+      print(utf8(wide));
+      GlobalUnlock(data);
+      result = 0;
+    }
+  }
+  CloseClipboard();
+  return result;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -104,8 +125,9 @@ int wmain(int argc, wchar_t** argv) {
     argc -= 2;
     argv += 2;
   }
+  if (argc >= 2 && std::wstring(argv[1]) == L"clipboard") return printClipboard();
   if (argc < 3) {
-    print("usage: windriver wait|gone|text|controls|click|key TITLE ...\n");
+    print("usage: windriver wait|gone|text|controls|click|key|settext TITLE ... | clipboard\n");
     return 2;
   }
   std::wstring command = argv[1];
@@ -175,6 +197,12 @@ int wmain(int argc, wchar_t** argv) {
     HWND target = GetFocus() != nullptr ? GetFocus() : window;
     PostMessageW(target, down, vk, 1 | flags);
     PostMessageW(target, up, vk, static_cast<LPARAM>(1 | flags | (1u << 30) | (1u << 31)));
+    return 0;
+  }
+  if (command == L"settext" && argc > 4) {
+    HWND control = GetDlgItem(window, static_cast<int>(std::wcstol(argv[3], nullptr, 10)));
+    if (control == nullptr) return 1;
+    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[4]));
     return 0;
   }
   print("usage error\n");
