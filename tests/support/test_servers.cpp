@@ -12,7 +12,7 @@ namespace vantrel::test {
 namespace {
 
 // An upper bound of a tool's life, should a test die before stopping it.
-constexpr int kLifetimeSeconds = 900;
+constexpr int kLifetimeSeconds = 300;
 
 std::string lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
