@@ -10,11 +10,18 @@ namespace vantrel::os {
 
 namespace {
 
+// The running executable; the kernel marks it " (deleted)" once the file was
+// replaced (as an update of the program directory does), which is not part
+// of its name.
 std::string executablePath() {
   char buffer[PATH_MAX + 1];
   ssize_t n = ::readlink("/proc/self/exe", buffer, PATH_MAX);
   if (n <= 0) return {};
-  return std::string(buffer, static_cast<std::size_t>(n));
+  std::string exe(buffer, static_cast<std::size_t>(n));
+  static const std::string deleted = " (deleted)";
+  if (exe.size() > deleted.size() && exe.compare(exe.size() - deleted.size(), deleted.size(), deleted) == 0)
+    exe.erase(exe.size() - deleted.size());
+  return exe;
 }
 
 std::string withSeparator(std::string dir) {

@@ -6,10 +6,17 @@ namespace vantrel::os {
 
 namespace {
 
+// The full path of the running executable. The room grows until the path
+// fits, so a path beyond MAX_PATH is not cut into a wrong directory or name.
 std::string modulePath() {
-  char buffer[MAX_PATH + 1];
-  DWORD n = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-  return std::string(buffer, n);
+  std::string buffer(MAX_PATH + 1, '\0');
+  while (true) {
+    DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return {};
+    if (n < buffer.size()) return buffer.substr(0, n);
+    if (buffer.size() >= 32768) return {};
+    buffer.resize(buffer.size() * 2);
+  }
 }
 
 std::string withSeparator(std::string dir) {
