@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/config/local_config.h"
+#include "core/config/state_ini.h"
 #include "core/launcher/options.h"
 
 namespace vantrel {
@@ -33,6 +34,8 @@ struct Run {
   std::string titleSuffix;
 
   LocalConfig localConfig;
+  StateIni stateIni;
+  ProxySettings proxySettings;
 };
 
 }  // namespace vantrel
