@@ -92,13 +92,14 @@ class ConsoleVantrel(unittest.TestCase):
                 self.assertIn('readLocalConfig():> Config-Datei zu finden unter: ' + cfg_path + '\r\n', log)
                 self.assertIn('readLocalConfig():> ' + log_code + '\r\n', log)
 
-    def test_readable_configuration_is_logged_and_the_run_ends(self):
+    def test_a_readable_configuration_leads_on_to_the_state_file(self):
         self.inst.write_cfg(COMPLETE_CFG.format(sep='/'))
         code, out, _ = self.run_vantrel()
         self.assertEqual(code, 0)
-        self.assertEqual(out, '')
+        self.assertTrue(out.startswith('=== Fehler ===\nDie für das Update-Programm nötige INI-Datei'), out)
         log = self.log_text()
         self.assertTrue(log.startswith('readLocalConfig():> Config-Datei zu finden unter: '))
+        self.assertIn('readLocalIni():> 3... INI-Datei nicht gefunden\r\n', log)
         self.assertTrue(log.endswith('\r\n'))
 
     def test_the_elevated_copy_writes_its_own_log(self):

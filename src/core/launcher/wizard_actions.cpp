@@ -1,0 +1,18 @@
+#include "core/launcher/wizard_actions.h"
+
+#include "core/dialogs/about_box.h"
+#include "core/launcher/phase1.h"
+#include "core/launcher/run.h"
+
+namespace vantrel {
+
+WizardActions wizardActions() {
+  WizardActions actions;
+  actions.next = aktionMainweiter;
+  actions.showAbout = [](Run& run) { showAbout(run.ui); };
+  // Not yet in this program (the loop logs that they are not available):
+  // installUpdate, openConfigDialog, configDialogEvent, showSystemInfo.
+  return actions;
+}
+
+}  // namespace vantrel
