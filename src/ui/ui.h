@@ -38,6 +38,27 @@ constexpr int kOkButton = 32;
 constexpr int kActionClose = 5;  // Alt+O and Escape
 }  // namespace changelog
 
+// The controls and the commands of the configuration dialog.
+namespace configdialog {
+constexpr int kOkButton = 0;
+constexpr int kCancelButton = 1;
+constexpr int kIntervalList = 2;
+constexpr int kIntervalLabel = 3;
+constexpr int kProxyFrame = 4;
+constexpr int kServerLabel = 5;
+constexpr int kUserLabel = 6;
+constexpr int kPasswordLabel = 7;
+constexpr int kPortLabel = 8;
+constexpr int kUseProxyBox = 9;
+constexpr int kPortField = 11;
+constexpr int kPasswordField = 12;  // masked
+constexpr int kUserField = 13;
+constexpr int kServerField = 14;
+constexpr int kSystemProxyBox = 33;
+constexpr int kActionApply = 3;   // Alt+O
+constexpr int kActionCancel = 4;  // Alt+B and Escape
+}  // namespace configdialog
+
 enum class StepPicture { Pending, Working, Done, Failed };
 
 // Which window an event came from.
@@ -85,6 +106,24 @@ class Ui {
   // The pixel size of the primary display's current mode; false when the
   // displays cannot be enumerated.
   virtual bool primaryDisplaySize(int& width, int& height) = 0;
+
+  // The configuration dialog over the wizard: its controls with their texts
+  // and tooltips, the interval list with its five fixed entries and entry 0
+  // selected, the shortcuts, the focus on OK. Its events are reported with
+  // UiWindow::ConfigDialog; a click on a check box toggles it first. False
+  // (and nothing created) when it could not be opened.
+  virtual bool openConfigWindow(const std::string& title) = 0;
+  virtual void closeConfigWindow() = 0;
+  // The dialog's controls by identifier (configdialog::k...).
+  virtual void setDialogText(int id, const std::string& text) = 0;
+  virtual std::string dialogText(int id) = 0;
+  virtual void setDialogChecked(int id, bool checked) = 0;
+  virtual bool dialogChecked(int id) = 0;
+  virtual void setDialogEnabled(int id, bool enabled) = 0;
+  // The interval list: appends an entry; selects one; the selected entry (-1 none).
+  virtual void addIntervalEntry(const std::string& text) = 0;
+  virtual void selectIntervalEntry(int index) = 0;
+  virtual int selectedIntervalEntry() = 0;
 
   // The next event of the calling thread's windows; waits for it.
   virtual UiEvent waitForEvent() = 0;

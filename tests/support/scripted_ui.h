@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -92,6 +93,50 @@ class ScriptedUi : public Ui {
     width = displayWidth;
     height = displayHeight;
     return true;
+  }
+
+  // The configuration dialog: its controls' state as the handlers left it.
+  bool dialogOpens = true;
+  bool dialogOpen = false;
+  std::string dialogTitle;
+  std::map<int, std::string> dialogTexts;
+  std::map<int, bool> dialogChecks;
+  std::map<int, bool> dialogEnabled;  // a control not listed is enabled
+  std::vector<std::string> intervalEntries;
+  int intervalSelection = -1;
+
+  bool openConfigWindow(const std::string& title) override {
+    record("dialog open " + title);
+    if (!dialogOpens) return false;
+    dialogOpen = true;
+    dialogTitle = title;
+    dialogTexts.clear();
+    dialogChecks.clear();
+    dialogEnabled.clear();
+    intervalEntries = {"Nie", "Alle 12 Wochen", "Alle 4 Wochen", "Jede Woche", "T\xE4glich"};
+    intervalSelection = 0;
+    return true;
+  }
+  void closeConfigWindow() override {
+    record("dialog close");
+    dialogOpen = false;
+  }
+  void setDialogText(int id, const std::string& text) override { dialogTexts[id] = text; }
+  std::string dialogText(int id) override { return dialogTexts[id]; }
+  void setDialogChecked(int id, bool checked) override { dialogChecks[id] = checked; }
+  bool dialogChecked(int id) override { return dialogChecks[id]; }
+  void setDialogEnabled(int id, bool enabled) override { dialogEnabled[id] = enabled; }
+  bool isDialogEnabled(int id) const {
+    auto it = dialogEnabled.find(id);
+    return it == dialogEnabled.end() || it->second;
+  }
+  void addIntervalEntry(const std::string& text) override { intervalEntries.push_back(text); }
+  void selectIntervalEntry(int index) override { intervalSelection = index; }
+  int selectedIntervalEntry() override { return intervalSelection; }
+  std::string selectedIntervalText() const {
+    return intervalSelection >= 0 && intervalSelection < static_cast<int>(intervalEntries.size())
+               ? intervalEntries[intervalSelection]
+               : std::string();
   }
 
   // Script helpers.

@@ -32,6 +32,7 @@ struct Run {
   std::string localTempDir;          // with trailing separator
   std::int32_t nextCheck = 0;        // seconds since 1970 in local calendar time
   std::string titleSuffix;
+  bool configDialogOpen = false;  // events of a dialog already closed are dropped
 
   LocalConfig localConfig;
   StateIni stateIni;

@@ -1,8 +1,10 @@
 #include "core/launcher/wizard_actions.h"
 
 #include "core/dialogs/about_box.h"
+#include "core/dialogs/config_dialog.h"
 #include "core/launcher/phase1.h"
 #include "core/launcher/run.h"
+#include "core/report/system_info.h"
 
 namespace vantrel {
 
@@ -10,8 +12,11 @@ WizardActions wizardActions() {
   WizardActions actions;
   actions.next = aktionMainweiter;
   actions.showAbout = [](Run& run) { showAbout(run.ui); };
-  // Not yet in this program (the loop logs that they are not available):
-  // installUpdate, openConfigDialog, configDialogEvent, showSystemInfo.
+  actions.showSystemInfo = showSystemInfo;
+  actions.openConfigDialog = showConfigDialog;
+  actions.configDialogEvent = handleConfigDialogEvent;
+  // Not yet in this program (the loop logs that it is not available):
+  // installUpdate.
   return actions;
 }
 

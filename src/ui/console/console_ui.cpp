@@ -227,10 +227,14 @@ bool ConsoleUi::primaryDisplaySize(int& /*width*/, int& /*height*/) { return fal
 
 UiEvent ConsoleUi::waitForEvent() {
   bool forChangeLog;
+  bool forDialog;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     forChangeLog = changeLogOpen_ && changeLogThread_ == std::this_thread::get_id();
+    forDialog = dialog_.open && dialog_.thread == std::this_thread::get_id();
   }
+  // The dialog's lines go to the thread that opened it.
+  if (forDialog && !forChangeLog) return waitForDialogEvent();
   while (forChangeLog) {
     // The change-log window's events go to the thread that opened it.
     std::optional<std::string> line = io_.readLine("changelog> ", InputWaiter::Dialog);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <map>
+#include <vector>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -37,6 +39,16 @@ class ConsoleUi : public Ui {
   bool openChangeLogWindow(const std::string& title, const std::string& url, int width, int height) override;
   void closeChangeLogWindow() override;
   bool primaryDisplaySize(int& width, int& height) override;
+  bool openConfigWindow(const std::string& title) override;
+  void closeConfigWindow() override;
+  void setDialogText(int id, const std::string& text) override;
+  std::string dialogText(int id) override;
+  void setDialogChecked(int id, bool checked) override;
+  bool dialogChecked(int id) override;
+  void setDialogEnabled(int id, bool enabled) override;
+  void addIntervalEntry(const std::string& text) override;
+  void selectIntervalEntry(int index) override;
+  int selectedIntervalEntry() override;
   UiEvent waitForEvent() override;
   void dropPendingEvents() override {}
 
@@ -52,6 +64,12 @@ class ConsoleUi : public Ui {
     bool enabled = true;
   };
   Button* button(int id);
+  // The configuration dialog's fields, and the lines it reads.
+  void printDialog();
+  UiEvent waitForDialogEvent();
+  // The event a dialog line raises (Other when it raises none: a field was
+  // set, or the line was ignored).
+  UiEvent dialogEventForLine(const std::string& line);
   void printRow(int row);
   void printButton(const Button& b);
 
@@ -70,6 +88,18 @@ class ConsoleUi : public Ui {
   std::array<StepPicture, 3> chosen_{};
   std::array<StepPicture, 3> shown_{};
   std::array<Button, 3> buttons_;
+
+  struct DialogState {
+    bool open = false;
+    std::thread::id thread;
+    std::string title;
+    std::map<int, std::string> texts;
+    std::map<int, bool> checks;
+    std::map<int, bool> disabled;
+    std::vector<std::string> entries;
+    int selected = -1;
+  };
+  DialogState dialog_;
 };
 
 }  // namespace vantrel

@@ -241,7 +241,10 @@ UiEvent Win32Ui::waitForEvent() {
     MSG msg;
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) return {UiEvent::Kind::CloseBox, UiWindow::Wizard, 0};
-    if (changeLog_ != nullptr && (msg.hwnd == changeLog_ || IsChild(changeLog_, msg.hwnd))) {
+    if (config_ != nullptr && (msg.hwnd == config_ || IsChild(config_, msg.hwnd))) {
+      if (TranslateAcceleratorA(config_, configShortcuts_, &msg)) continue;
+      if (IsDialogMessageA(config_, &msg)) continue;
+    } else if (changeLog_ != nullptr && (msg.hwnd == changeLog_ || IsChild(changeLog_, msg.hwnd))) {
       if (TranslateAcceleratorA(changeLog_, changeLogShortcuts_, &msg)) continue;
       if (IsDialogMessageA(changeLog_, &msg)) continue;
     } else if (wizard_ != nullptr && (msg.hwnd == wizard_ || IsChild(wizard_, msg.hwnd))) {

@@ -36,11 +36,22 @@ class Win32Ui : public Ui {
   bool openChangeLogWindow(const std::string& title, const std::string& url, int width, int height) override;
   void closeChangeLogWindow() override;
   bool primaryDisplaySize(int& width, int& height) override;
+  bool openConfigWindow(const std::string& title) override;
+  void closeConfigWindow() override;
+  void setDialogText(int id, const std::string& text) override;
+  std::string dialogText(int id) override;
+  void setDialogChecked(int id, bool checked) override;
+  bool dialogChecked(int id) override;
+  void setDialogEnabled(int id, bool enabled) override;
+  void addIntervalEntry(const std::string& text) override;
+  void selectIntervalEntry(int index) override;
+  int selectedIntervalEntry() override;
   UiEvent waitForEvent() override;
   void dropPendingEvents() override;
 
  private:
   static LRESULT CALLBACK wizardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK configProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK changeLogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   // Events are queued for the thread whose window raised them.
   void push(const UiEvent& event);
@@ -55,6 +66,8 @@ class Win32Ui : public Ui {
   HBITMAP banner_ = nullptr;
   std::array<HICON, 4> stepIcons_{};
   std::array<std::atomic<int>, 3> chosen_{};
+  HWND config_ = nullptr;
+  HACCEL configShortcuts_ = nullptr;
   HWND changeLog_ = nullptr;
   HACCEL changeLogShortcuts_ = nullptr;
   std::mutex eventsMutex_;
