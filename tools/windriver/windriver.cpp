@@ -6,7 +6,9 @@
 //   windriver [-t MS] text TITLE [ID]   print the text of control ID, or without
 //                                       ID every non-empty static text (a box's text)
 //   windriver [-t MS] controls TITLE    list the child controls: id, class, text, state
-//   windriver [-t MS] click TITLE ID    press the button ID (as a click does)
+//                                       (and for a check box: checked or unchecked)
+//   windriver [-t MS] click TITLE ID    press the button ID (as a click does; a check
+//                                       box toggles)
 //   windriver [-t MS] key TITLE VK [alt]  send a key (virtual-key code, decimal)
 //   windriver [-t MS] settext TITLE ID TEXT  set the text of control ID (as typing does)
 //   windriver clipboard                 print the clipboard's text (CF_TEXT, in the
@@ -98,6 +100,14 @@ std::wstring className(HWND window) {
   return std::wstring(name, static_cast<std::size_t>(n > 0 ? n : 0));
 }
 
+// "\tchecked" or "\tunchecked" for a check box or radio button, else "".
+std::string checkState(HWND control) {
+  if (_wcsicmp(className(control).c_str(), L"Button") != 0) return {};
+  LONG_PTR kind = GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
+  if (kind != BS_CHECKBOX && kind != BS_AUTOCHECKBOX && kind != BS_RADIOBUTTON && kind != BS_AUTORADIOBUTTON) return {};
+  return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "\tchecked" : "\tunchecked";
+}
+
 int printClipboard() {
   if (!OpenClipboard(nullptr)) return 1;
   int result = 1;
@@ -178,14 +188,19 @@ int wmain(int argc, wchar_t** argv) {
       char line[64];
       std::snprintf(line, sizeof line, "%d\t", GetDlgCtrlID(child));
       print(line + utf8(className(child)) + "\t" + utf8(windowText(child)) + "\t" +
-            (IsWindowEnabled(child) ? "enabled" : "disabled") + "\n");
+            (IsWindowEnabled(child) ? "enabled" : "disabled") + checkState(child) + "\n");
     }
     return 0;
   }
   if (command == L"click" && argc > 3) {
     int id = static_cast<int>(std::wcstol(argv[3], nullptr, 10));
     HWND button = GetDlgItem(window, id);
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    // A check box toggles itself on a click and then tells its window.
+    LONG_PTR kind = button != nullptr ? (GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) : 0;
+    if (_wcsicmp(className(button).c_str(), L"Button") == 0 && (kind == BS_AUTOCHECKBOX || kind == BS_AUTORADIOBUTTON))
+      PostMessageW(button, BM_CLICK, 0, 0);
+    else
+      PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     return 0;
   }
   if (command == L"key" && argc > 3) {
