@@ -75,7 +75,8 @@ std::uint32_t memoryBytes(MemoryFigure figure) {
   }
   // The 64-bit build's fields are wider: the report takes the 32-bit count,
   // capped as the 32-bit query caps it.
-  return value > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<std::uint32_t>(value);
+  unsigned long long wide = value;
+  return wide > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<std::uint32_t>(wide);
 }
 
 std::uint32_t internetState() {

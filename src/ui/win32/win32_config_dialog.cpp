@@ -1,9 +1,9 @@
 // The configuration dialog window: its controls, shortcuts and events.
+#include "ui/win32/win32_ui.h"
+
 #include <commctrl.h>
 
 #include <vector>
-
-#include "ui/win32/win32_ui.h"
 
 namespace vantrel {
 
