@@ -2,6 +2,7 @@
 
 #include "core/dialogs/about_box.h"
 #include "core/launcher/phase1.h"
+#include "core/launcher/phase2.h"
 #include "core/launcher/run.h"
 
 namespace vantrel {
@@ -10,8 +11,9 @@ WizardActions wizardActions() {
   WizardActions actions;
   actions.next = aktionMainweiter;
   actions.showAbout = [](Run& run) { showAbout(run.ui); };
+  actions.installUpdate = handlerMain2;
   // Not yet in this program (the loop logs that they are not available):
-  // installUpdate, openConfigDialog, configDialogEvent, showSystemInfo.
+  // openConfigDialog, configDialogEvent, showSystemInfo.
   return actions;
 }
 
