@@ -16,6 +16,12 @@ std::vector<std::string> programParameters(int argc, char** argv);
 // wait for it. True when the process was created.
 bool createProcess(const std::string& commandLine, const std::string& workingDir);
 
+// Creates a process from a complete command line, as createProcess does (the
+// shell's default verb when it cannot be created directly), and waits until
+// it has ended, without a time limit. True when it ran; `exitCode` is its
+// exit code.
+bool runAndWait(const std::string& commandLine, const std::string& workingDir, int& exitCode);
+
 // Opens `file` with the system shell's default verb. True on success.
 bool shellOpen(const std::string& file, const std::string& parameters, const std::string& workingDir);
 

@@ -3,6 +3,7 @@
 #include "core/dialogs/about_box.h"
 #include "core/dialogs/config_dialog.h"
 #include "core/launcher/phase1.h"
+#include "core/launcher/phase2.h"
 #include "core/launcher/run.h"
 #include "core/report/system_info.h"
 
@@ -12,11 +13,10 @@ WizardActions wizardActions() {
   WizardActions actions;
   actions.next = aktionMainweiter;
   actions.showAbout = [](Run& run) { showAbout(run.ui); };
-  actions.showSystemInfo = showSystemInfo;
+  actions.installUpdate = handlerMain2;
   actions.openConfigDialog = showConfigDialog;
   actions.configDialogEvent = handleConfigDialogEvent;
-  // Not yet in this program (the loop logs that it is not available):
-  // installUpdate.
+  actions.showSystemInfo = showSystemInfo;
   return actions;
 }
 

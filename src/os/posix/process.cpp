@@ -146,3 +146,59 @@ void endProgram() {
 }
 
 }  // namespace vantrel::os
+
+namespace vantrel::os {
+
+bool runAndWait(const std::string& commandLine, const std::string& workingDir, int& exitCode) {
+  std::vector<std::string> args = splitCommandLine(commandLine);
+  if (args.empty()) return false;
+  std::string program = args[0];
+  if (program.find('/') == std::string::npos) {
+    std::string local = currentDirectory() + "/" + program;
+    if (isExecutableFile(local)) program = local;
+    else if (!findOnPath(program, program)) return false;
+  } else if (program[0] != '/') {
+    program = currentDirectory() + "/" + program;
+  }
+  if (!isExecutableFile(program)) return false;
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  int report[2];
+  if (::pipe2(report, O_CLOEXEC) != 0) return false;
+  std::fflush(nullptr);
+  pid_t child = ::fork();
+  if (child < 0) {
+    ::close(report[0]);
+    ::close(report[1]);
+    return false;
+  }
+  if (child == 0) {
+    ::close(report[0]);
+    int error = 0;
+    if (!workingDir.empty() && ::chdir(workingDir.c_str()) != 0) error = errno;
+    else {
+      ::execv(program.c_str(), argv.data());
+      error = errno;
+    }
+    if (::write(report[1], &error, sizeof error) < 0) {
+      // Nothing more can be reported.
+    }
+    ::_exit(127);
+  }
+  ::close(report[1]);
+  int error = 0;
+  ssize_t n;
+  do {
+    n = ::read(report[0], &error, sizeof error);
+  } while (n < 0 && errno == EINTR);
+  ::close(report[0]);
+  int status = 0;
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  if (n != 0) return false;  // the exec failed
+  exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+  return true;
+}
+
+}  // namespace vantrel::os

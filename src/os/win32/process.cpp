@@ -45,3 +45,46 @@ void endProgram() {
 }
 
 }  // namespace vantrel::os
+
+namespace vantrel::os {
+
+bool runAndWait(const std::string& commandLine, const std::string& workingDir, int& exitCode) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION info{};
+  std::string buffer = commandLine;
+  HANDLE process = nullptr;
+  if (CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
+                     workingDir.empty() ? nullptr : workingDir.c_str(), &startup, &info)) {
+    CloseHandle(info.hThread);
+    process = info.hProcess;
+  } else {
+    // The shell: also the way to the elevation prompt. The program is the
+    // command line's first (quoted) part, the rest its parameters.
+    std::vector<std::string> parts = splitCommandLine(commandLine);
+    if (parts.empty()) return false;
+    std::string file = parts[0];
+    std::size_t rest = commandLine.find(file) + file.size();
+    if (rest < commandLine.size() && commandLine[rest] == '"') ++rest;
+    std::string parameters = rest < commandLine.size() ? commandLine.substr(rest) : "";
+    SHELLEXECUTEINFOA shell{};
+    shell.cbSize = sizeof shell;
+    shell.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    shell.lpFile = file.c_str();
+    shell.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    shell.lpDirectory = workingDir.empty() ? nullptr : workingDir.c_str();
+    shell.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExA(&shell) || shell.hProcess == nullptr) return false;
+    process = shell.hProcess;
+  }
+  WaitForSingleObject(process, INFINITE);
+  DWORD code = 0;
+  GetExitCodeProcess(process, &code);
+  CloseHandle(process);
+  exitCode = static_cast<int>(code);
+  return true;
+}
+
+}  // namespace vantrel::os
