@@ -144,8 +144,10 @@ class LauncherConsole(unittest.TestCase):
 
     def test_config_opens_the_wizard_even_when_no_check_is_due(self):
         self.write_state(today(), '30')
-        out = self.run_vantrel('/upd:config', stdin='weiter\n')
+        # The configuration dialog comes first; once it is cancelled the wizard reads again.
+        out = self.run_vantrel('/upd:config', stdin='abbrechen\nweiter\n')
         self.assertIn('*** Updateprogramm für Demo ***', out)
+        self.assertIn('*** Konfiguration des Updateprogramms ***', out)
         self.assertEqual(self.product_args(), '')
         self.assertIn('lastSuccessfulAction="0"', self.state_text())
 
