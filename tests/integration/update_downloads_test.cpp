@@ -343,7 +343,13 @@ TEST_F(DownloadsThroughProxy, TheNamedProxyGetsTheCredentialsAndTheLogNotThePass
 }
 
 TEST_F(DownloadsThroughProxy, TheSystemsConfigurationIsUsedWithoutPassingCredentials) {
-  // The system's proxy: the environment (POSIX, and Wine's WinINet reads it too).
+#if defined(_WIN32)
+  // Wine's WinINet keeps the first proxy it took from the environment for the
+  // whole process: this proxy would outlive the suite and break later ones.
+  // The HTTP suite covers the system's configuration there.
+  GTEST_SKIP() << "one environment proxy per process under Wine";
+#endif
+  // The system's proxy: the environment.
   test::setEnvironment("http_proxy", "http://proxyuser:proxy-secret@" + proxy_server_->hostPort());
   proxy_ = ProxySettings{true, "***AUTO***", 0, "stored-user", "stored-secret", true};
   test::LogCapture log;
