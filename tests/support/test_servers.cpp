@@ -46,6 +46,10 @@ std::string fromHex(const std::string& hex) {
 
 std::string testAddress(int which) { return "127.0.0." + std::to_string(firstAddress() + which); }
 
+std::string testAddressIn(int first, int which) {
+  return "127.0.0." + std::to_string(first + firstAddress() - 2 + which);
+}
+
 std::string patternBytes(std::size_t size) {
   std::string out(size, '\0');
   for (std::size_t i = 0; i < size; ++i) out[i] = static_cast<char>(i % 251);

@@ -18,6 +18,11 @@ namespace vantrel::test {
 // native 127.0.0.2-5, ASan 6-9, Windows x86_64 10-13, Windows i686 14-17.
 // 0: the update server, 1: the proxy, 2: nothing listens, 3: a second server.
 std::string testAddress(int which);
+// The same layout in a further range of sixteen addresses from `first`
+// (four per build, in the order above), for suites that run beside it.
+std::string testAddressIn(int first, int which);
+// The downloads of the update run: from 127.0.0.40.
+inline constexpr int kDownloadAddresses = 40;
 
 // One of the Python tools, with its working folder, ready and stop files.
 class ToolProcess {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/config/local_config.h"
+#include "core/config/remote_descriptor.h"
 #include "core/config/state_ini.h"
 #include "core/launcher/options.h"
 
@@ -37,6 +38,7 @@ struct Run {
   LocalConfig localConfig;
   StateIni stateIni;
   ProxySettings proxySettings;
+  RemoteDescriptor remoteDescriptor;  // empty until the descriptor was read
 };
 
 }  // namespace vantrel
