@@ -125,6 +125,11 @@ class Ui {
   virtual void selectIntervalEntry(int index) = 0;
   virtual int selectedIntervalEntry() = 0;
 
+  // Told when a wizard phase starts and stops working. While it works the
+  // console keeps typed lines for the phase's questions (only F1 and the
+  // banner reach the wizard); the windows need not know.
+  virtual void setBusy(bool /*busy*/) {}
+
   // The next event of the calling thread's windows; waits for it.
   virtual UiEvent waitForEvent() = 0;
   // Reads and drops the events that are pending for the calling thread, so

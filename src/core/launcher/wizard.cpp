@@ -35,6 +35,7 @@ void setFinishMode(Run& run) {
   run.ui.setControlText(wizard::kNextButton, "B&eenden");
   run.ui.useFinishShortcuts();
   run.busy = false;
+  run.ui.setBusy(false);
   run.ui.setControlEnabled(wizard::kConfigButton, true);
   run.ui.setControlEnabled(wizard::kNextButton, true);
 }

@@ -73,6 +73,11 @@ void ConsoleIo::reprompt() {
 }
 
 std::optional<std::string> ConsoleIo::readLine(const std::string& prompt, InputWaiter who) {
+  return readLine(prompt, who, nullptr);
+}
+
+std::optional<std::string> ConsoleIo::readLine(const std::string& prompt, InputWaiter who,
+                                               const std::function<bool(const std::string&)>& accept) {
   const int me = static_cast<int>(who);
   std::unique_lock<std::mutex> lock(mutex_);
   if (!readerStarted_) {
@@ -94,7 +99,7 @@ std::optional<std::string> ConsoleIo::readLine(const std::string& prompt, InputW
     } else if (!first) {
       prompted = false;
     }
-    if (first && !lines_.empty()) {
+    if (first && !lines_.empty() && (!accept || accept(lines_.front()))) {
       std::string line = std::move(lines_.front());
       lines_.pop_front();
       --waiting_[me];

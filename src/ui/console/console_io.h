@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -24,6 +25,10 @@ class ConsoleIo {
   // line whenever `who` becomes the first in line, and returns the line
   // without its break, in Windows-1252. Empty at the end of input.
   std::optional<std::string> readLine(const std::string& prompt, InputWaiter who = InputWaiter::Question);
+  // The same, taking only lines that `accept` takes; others stay for the
+  // next waiter.
+  std::optional<std::string> readLine(const std::string& prompt, InputWaiter who,
+                                      const std::function<bool(const std::string&)>& accept);
 
   // Prints the prompt of the first waiter again (the wizard stopped being
   // busy, so its commands count again).

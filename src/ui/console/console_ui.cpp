@@ -223,6 +223,11 @@ void ConsoleUi::closeChangeLogWindow() {
   changeLogOpen_ = false;
 }
 
+void ConsoleUi::setBusy(bool busy) {
+  busy_ = busy;
+  if (!busy) io_.reprompt();
+}
+
 bool ConsoleUi::primaryDisplaySize(int& /*width*/, int& /*height*/) { return false; }
 
 UiEvent ConsoleUi::waitForEvent() {
@@ -255,7 +260,13 @@ UiEvent ConsoleUi::waitForEvent() {
     return event;
   }
   while (true) {
-    std::optional<std::string> line = io_.readLine("wizard> ", InputWaiter::Wizard);
+    // While a phase works only F1 and the banner are the wizard's; other
+    // lines wait for the phase's next question.
+    std::optional<std::string> line = io_.readLine("wizard> ", InputWaiter::Wizard, [this](const std::string& l) {
+      if (!busy_) return true;
+      std::string c = toLowerAnsi(trimBlanks(l));
+      return c == "f1" || c == "banner";
+    });
     if (!line) {
       // End of input is the close box. While a phase works it is dropped and
       // asked for again: don't spin.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <map>
 #include <vector>
 #include <mutex>
@@ -49,6 +50,7 @@ class ConsoleUi : public Ui {
   void addIntervalEntry(const std::string& text) override;
   void selectIntervalEntry(int index) override;
   int selectedIntervalEntry() override;
+  void setBusy(bool busy) override;
   UiEvent waitForEvent() override;
   void dropPendingEvents() override {}
 
@@ -80,6 +82,7 @@ class ConsoleUi : public Ui {
   bool windowEnabled_ = true;
   bool endOfInputSeen_ = false;
   bool changeLogOpen_ = false;
+  std::atomic<bool> busy_{false};
   std::thread::id changeLogThread_;
   int progress_ = 0;
   int printedProgress_ = -1;
