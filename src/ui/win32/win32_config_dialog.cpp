@@ -111,22 +111,22 @@ bool Win32Ui::openConfigWindow(const std::string& title) {
   HWND tips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr, instance, nullptr);
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  for (const DialogControl& spec : kDialogControls) {
-    HWND c = CreateWindowExA(spec.exStyle, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x,
-                             spec.y, spec.width, spec.height, window,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+  for (const DialogControl& entry : kDialogControls) {
+    HWND c = CreateWindowExA(entry.exStyle, entry.className, entry.text, WS_CHILD | WS_VISIBLE | entry.style, entry.x,
+                             entry.y, entry.width, entry.height, window,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
     if (c == nullptr) {
       DestroyWindow(window);  // all or nothing
       return false;
     }
     SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.tooltip != nullptr && tips != nullptr) {
+    if (entry.tooltip != nullptr && tips != nullptr) {
       TOOLINFOA tool{};
       tool.cbSize = sizeof tool;
       tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
       tool.hwnd = window;
       tool.uId = reinterpret_cast<UINT_PTR>(c);
-      tool.lpszText = const_cast<char*>(spec.tooltip);
+      tool.lpszText = const_cast<char*>(entry.tooltip);
       SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
   }

@@ -128,19 +128,19 @@ bool Win32Ui::openMainWindow(const std::string& title) {
   tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, wizard_, nullptr, instance, nullptr);
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  for (const ControlSpec& spec : kControls) {
-    HWND c = CreateWindowExA(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x, spec.y,
-                             spec.width, spec.height, wizard_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+  for (const ControlSpec& entry : kControls) {
+    HWND c = CreateWindowExA(0, entry.className, entry.text, WS_CHILD | WS_VISIBLE | entry.style, entry.x, entry.y,
+                             entry.width, entry.height, wizard_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                              instance, nullptr);
     if (c == nullptr) continue;
     SendMessageA(c, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.tooltip != nullptr && tooltip_ != nullptr) {
+    if (entry.tooltip != nullptr && tooltip_ != nullptr) {
       TOOLINFOA tool{};
       tool.cbSize = sizeof tool;
       tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
       tool.hwnd = wizard_;
       tool.uId = reinterpret_cast<UINT_PTR>(c);
-      tool.lpszText = const_cast<char*>(spec.tooltip);
+      tool.lpszText = const_cast<char*>(entry.tooltip);
       SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
   }
