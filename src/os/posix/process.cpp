@@ -49,21 +49,28 @@ bool findOnPath(const std::string& name, std::string& found) {
   return false;
 }
 
-// Starts argv detached from this process (it is not our child, so no zombie
-// is left). Reports whether the exec succeeded, through a pipe that closes on
-// exec.
-bool spawnDetached(const std::vector<std::string>& args, const std::string& workingDir) {
-  if (args.empty()) return false;
-  std::string program = args[0];
+// The executable a program name stands for, made absolute before any change
+// of directory. Like the Windows loader, a bare name is looked for in the
+// current directory first, then on the search path.
+bool resolveProgram(const std::string& name, std::string& program) {
+  program = name;
   if (program.find('/') == std::string::npos) {
-    // Like the Windows loader: the current directory first, then the search path.
     std::string local = currentDirectory() + "/" + program;
     if (isExecutableFile(local)) program = local;
     else if (!findOnPath(program, program)) return false;
   } else if (program[0] != '/') {
     program = currentDirectory() + "/" + program;
   }
-  if (!isExecutableFile(program)) return false;
+  return isExecutableFile(program);
+}
+
+// Starts argv detached from this process (it is not our child, so no zombie
+// is left). Reports whether the exec succeeded, through a pipe that closes on
+// exec.
+bool spawnDetached(const std::vector<std::string>& args, const std::string& workingDir) {
+  if (args.empty()) return false;
+  std::string program;
+  if (!resolveProgram(args[0], program)) return false;
 
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
@@ -152,15 +159,8 @@ namespace vantrel::os {
 bool runAndWait(const std::string& commandLine, const std::string& workingDir, int& exitCode) {
   std::vector<std::string> args = splitCommandLine(commandLine);
   if (args.empty()) return false;
-  std::string program = args[0];
-  if (program.find('/') == std::string::npos) {
-    std::string local = currentDirectory() + "/" + program;
-    if (isExecutableFile(local)) program = local;
-    else if (!findOnPath(program, program)) return false;
-  } else if (program[0] != '/') {
-    program = currentDirectory() + "/" + program;
-  }
-  if (!isExecutableFile(program)) return false;
+  std::string program;
+  if (!resolveProgram(args[0], program)) return false;
   std::vector<char*> argv;
   for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
